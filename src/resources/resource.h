@@ -1,0 +1,9 @@
+#ifndef PELMORA_RESOURCE_H
+#define PELMORA_RESOURCE_H
+
+#define IDI_APPICON 1
+#define IDB_CAPTURE_GLYPH 101
+#define IDB_VIEW_GLYPH 102
+#define IDB_LOGO 103
+
+#endif
