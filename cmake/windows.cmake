@@ -29,7 +29,7 @@ endforeach()
 # Everything but the entry point, so the Win32 tests can link the real windows.
 add_library(pelmora_lib STATIC ${PORTABLE_SOURCES} ${WINDOWS_SOURCES})
 target_include_directories(pelmora_lib PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(pelmora_lib PUBLIC jpeg_static comctl32 comdlg32 shell32 gdi32 user32 ole32 uuid mpr)
+target_link_libraries(pelmora_lib PUBLIC jpeg_static msimg32 comctl32 comdlg32 shell32 gdi32 user32 ole32 uuid mpr)
 
 # The resources go into the product and into each Win32 test exe (they load
 # glyphs and the logo from their own module).
