@@ -9,6 +9,7 @@
 #include "ui/MessageTarget.h"
 #include "ui/Style.h"
 
+class Component;
 class Form;
 
 enum class Bevel { None, Lowered, Raised };
@@ -35,6 +36,7 @@ struct ComponentProps {
     int resourceId = 0;  // glyph or picture in the resources
     int panelWidth = 0;  // status bar: the one panel's width
     int minValue = 0, maxValue = 100;  // up-down range
+    Component* associate = nullptr;    // up-down: the field it steps
 };
 
 class Component : public MessageTarget {

@@ -15,6 +15,7 @@ struct ComponentRow {
     using Handler = void (F::*)();
     std::function<Component&(F&)> component;
     std::function<Component*(F&)> parent;  // empty: the form itself
+    std::function<Component*(F&)> associate;  // empty: none
     ComponentProps props;
     Handler onClick = nullptr;
     Handler onMouseEnter = nullptr;
@@ -45,6 +46,12 @@ struct ComponentRow {
     ComponentRow& Range(int low, int high) {
         props.minValue = low;
         props.maxValue = high;
+        return *this;
+    }
+    // The sibling an up-down steps; its row must come before this one.
+    template <class C>
+    ComponentRow& Associate(C F::*field) {
+        associate = [field](F& form) -> Component* { return &(form.*field); };
         return *this;
     }
     ComponentRow& OnClick(Handler h) { onClick = h; return *this; }
@@ -107,7 +114,9 @@ struct FormDescription {
         form.CreateFrame(settings);
         for (const auto& row : components) {
             Component& component = row.component(form);
-            component.Setup(form, row.parent ? row.parent(form) : nullptr, row.props);
+            ComponentProps props = row.props;
+            if (row.associate) props.associate = row.associate(form);
+            component.Setup(form, row.parent ? row.parent(form) : nullptr, std::move(props));
             Bind(form, component.OnClick, row.onClick);
             Bind(form, component.OnMouseEnter, row.onMouseEnter);
             Bind(form, component.OnMouseLeave, row.onMouseLeave);
