@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+
+namespace e2e {
+
+// Where an entry of Pelmora's menu bar sits: the menu's place on the bar and
+// the entry's place in that menu, counting entries only (the keyboard skips
+// separators). Under Wine another process's menu cannot be read, so the
+// driver keeps the layout the program documents; a change there shows up
+// here as a test choosing the wrong entry.
+struct MenuPlace {
+    int menu;
+    int entry;
+};
+
+// Throws std::runtime_error for an entry the menu bar does not have.
+MenuPlace pelmoraMenuPlace(const std::string& menu, const std::string& entry);
+
+}  // namespace e2e
