@@ -48,10 +48,13 @@ const FormDescription<TForm1>& Description() {
         },
         {
             Menu(&F::File1, "File1", "File"),
-            Entry(&F::File1, &F::Selectautosavefolder1, "Selectautosavefolder1", "Select auto save folder"),
-            Entry(&F::File1, &F::Openautosavefolder1, "Openautosavefolder1", "Open auto save folder"),
+            Entry(&F::File1, &F::Selectautosavefolder1, "Selectautosavefolder1", "Select auto save folder")
+                .OnClick(&F::Selectautosavefolder1Click),
+            Entry(&F::File1, &F::Openautosavefolder1, "Openautosavefolder1", "Open auto save folder")
+                .OnClick(&F::Openautosavefolder1Click),
             Entry(&F::File1, &F::N3, "N3", "-"),
-            Entry(&F::File1, &F::Autosave2, "Autosave2", "Auto save"),
+            Entry(&F::File1, &F::Autosave2, "Autosave2", "Auto save")
+                .OnClick(&F::Autosave2Click),
             Entry(&F::File1, &F::N2, "N2", "-"),
             Entry(&F::File1, &F::Saveas1, "Saveas1", "Save as ...").Shortcut(VK_F2)
                 .OnClick(&F::Saveas1Click),

@@ -44,12 +44,18 @@ public:
     void Label2Click();
     void Label2MouseEnter();
     void Label2MouseLeave();
+    void Selectautosavefolder1Click();
+    void Openautosavefolder1Click();
+    void Autosave2Click();
     void Saveas1Click();
     void Exit1Click();
     void Minimize1Click();
     void AutoSave1Click();
     void Regiononly1Click();
     void About1Click();
+
+    // The base name of an auto-saved file for the current local time.
+    std::string MakeAutoSaveName();
 };
 
 extern TForm1* Form1;
