@@ -187,7 +187,7 @@ private:
             case IDOK: Confirm(dialog); return TRUE;
             case IDCANCEL: EndDialog(dialog, IDCANCEL); return TRUE;
             case IDHELP:
-                MessageBoxA(dialog, kHelpText, kCaption, MB_OK | MB_ICONINFORMATION);
+                MessageBoxA(dialog, kHelpText, "Help", MB_OK | MB_ICONINFORMATION);
                 return TRUE;
             case kNetwork:
                 WNetConnectionDialog(dialog, RESOURCETYPE_DISK);
