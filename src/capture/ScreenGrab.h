@@ -11,6 +11,9 @@ struct CaptureRect {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The message for a rectangle with a negative width or height.
+extern const char* const kNegativeSizeMessage;
+
 // The whole primary display.
 CaptureRect FullDisplayRect();
 
