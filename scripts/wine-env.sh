@@ -178,3 +178,10 @@ wine_env_install_trap() {
     trap 'wine_env_cleanup; trap - INT; kill -INT $$' INT
     trap 'wine_env_cleanup; trap - TERM; kill -TERM $$' TERM
 }
+
+# Whether an X window whose name matches the pattern is mapped (Wine gives
+# each top-level window an X window named after its caption, also inside its
+# virtual desktop).
+wine_env_window_shown() {
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
