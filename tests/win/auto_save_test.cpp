@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "../common/ScratchFolder.h"
 #include "app/Unit1.h"
 #include "app/WindowSet.h"
 #include "base/Error.h"
@@ -53,59 +54,8 @@ TEST(AutoSaveName, ComesFromTheClockReading) {
 
 // ---- files and folders ----
 
-// The names of the files (not folders) matching a pattern such as "C:\\x\\*".
-std::vector<std::string> FilesMatching(const std::string& pattern) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-// A fresh folder under the temp folder, removed with all it holds at the end.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        path_ = WithoutTrailingBackslash(temp) + "\\pelmora-autosave-" +
-                std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count_);
-        CreateFolderPath(path_);
-    }
-    ~ScratchFolder() { Remove(path_); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-
-    std::vector<std::string> Files() const { return FilesMatching(path_ + "\\*"); }
-
-    static void Remove(const std::string& folder) {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    Remove(folder + "\\" + name);
-                else
-                    DeleteFileA((folder + "\\" + name).c_str());
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
-
-private:
-    static inline int count_ = 0;
-    std::string path_;
-};
+using scratch::FilesMatching;
+using scratch::ScratchFolder;
 
 std::string MessageOf(const std::function<void()>& action) {
     try {
