@@ -6,6 +6,7 @@ distribution's libjpeg-turbo 2.1.5 tools:
 
     cjpeg -quality 90 -dct float -baseline jpeg_fixture.ppm > jpeg_fixture.jpg
 """
+import os
 import random
 
 W, H = 97, 61
@@ -45,5 +46,5 @@ fill(75, 21, 93, 31, (240, 240, 240))
 fill(79, 25, 89, 27, (200, 20, 20))
 fill(76, 40, 84, 48, (30, 160, 60))
 header = (f"P6\n{W} {H}\n255\n").encode()
-with open("jpeg_fixture.ppm", "wb") as f:
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "jpeg_fixture.ppm"), "wb") as f:
     f.write(header + bytes(c for line in img for px in line for c in px))
