@@ -18,6 +18,14 @@
 
 namespace {
 
+// The texts of the fields Left, Top, Height and Width.
+struct Fields {
+    const char* left;
+    const char* top;
+    const char* height;
+    const char* width;
+};
+
 class RegionDialog : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -30,12 +38,11 @@ protected:
 
     static HWND Dialog() { return Form4->Handle(); }
 
-    // Fills the fields Left, Top, Height, Width.
-    static void SetFields(const char* left, const char* top, const char* height, const char* width) {
-        Form4->Edit1.SetText(left);
-        Form4->Edit2.SetText(top);
-        Form4->Edit3.SetText(height);
-        Form4->Edit4.SetText(width);
+    static void SetFields(const Fields& f) {
+        Form4->Edit1.SetText(f.left);
+        Form4->Edit2.SetText(f.top);
+        Form4->Edit3.SetText(f.height);
+        Form4->Edit4.SetText(f.width);
     }
 
     static std::string TextOf(HWND window) {
@@ -240,26 +247,23 @@ TEST_F(RegionDialog, FirstShowingCentresOverTheMainWindowLaterOnesKeepThePlace) 
 
 struct RectCase {
     const char* name;
-    const char* left;
-    const char* top;
-    const char* height;
-    const char* width;
+    Fields fields;
     CaptureRect expected;
 };
 
 TEST_F(RegionDialog, FormsTheRectangleFromLeftTopWidthAndHeight) {
     const RectCase cases[] = {
-        {"initial zeros", "0", "0", "0", "0", {0, 0, 0, 0}},
-        {"blank before digits and hexadecimal", " 12", "$C", "0x10", "30", {12, 12, 42, 28}},
-        {"negative origin, off the screen", "-10", "-20", "5", "15", {-10, -20, 5, -15}},
-        {"largest edges", "2147483647", "2147483647", "0", "0",
+        {"initial zeros", {"0", "0", "0", "0"}, {0, 0, 0, 0}},
+        {"blank before digits and hexadecimal", {" 12", "$C", "0x10", "30"}, {12, 12, 42, 28}},
+        {"negative origin, off the screen", {"-10", "-20", "5", "15"}, {-10, -20, 5, -15}},
+        {"largest edges", {"2147483647", "2147483647", "0", "0"},
          {2147483647, 2147483647, 2147483647, 2147483647}},
-        {"lowest origin", "-2147483648", "-2147483648", "2147483647", "2147483647",
+        {"lowest origin", {"-2147483648", "-2147483648", "2147483647", "2147483647"},
          {INT32_MIN, INT32_MIN, -1, -1}},
     };
     for (const RectCase& c : cases) {
         SCOPED_TRACE(c.name);
-        SetFields(c.left, c.top, c.height, c.width);
+        SetFields(c.fields);
         const CaptureRect r = Form4->RegionRect();
         EXPECT_EQ(r.left, c.expected.left);
         EXPECT_EQ(r.top, c.expected.top);
@@ -270,33 +274,30 @@ TEST_F(RegionDialog, FormsTheRectangleFromLeftTopWidthAndHeight) {
 
 struct FailureCase {
     const char* name;
-    const char* left;
-    const char* top;
-    const char* height;
-    const char* width;
+    Fields fields;
     std::string message;
 };
 
 TEST_F(RegionDialog, RefusesFieldsThatDoNotMakeARectangle) {
     const std::string overflow = "Region left plus width and top plus height must not exceed 2147483647";
     const FailureCase cases[] = {
-        {"text in Width", "0", "0", "0", "abc", "'abc' is not a valid integer value"},
-        {"empty Height", "0", "0", "", "0", "'' is not a valid integer value"},
-        {"thousands separator", "0", "0", "0", "1,000", "'1,000' is not a valid integer value"},
+        {"text in Width", {"0", "0", "0", "abc"}, "'abc' is not a valid integer value"},
+        {"empty Height", {"0", "0", "", "0"}, "'' is not a valid integer value"},
+        {"thousands separator", {"0", "0", "0", "1,000"}, "'1,000' is not a valid integer value"},
         // The fields are read Width, Height, Top, Left: the first bad one is named.
-        {"all bad: Width first", "l?", "t?", "h?", "w?", "'w?' is not a valid integer value"},
-        {"then Height", "l?", "t?", "h?", "1", "'h?' is not a valid integer value"},
-        {"then Top", "l?", "t?", "1", "1", "'t?' is not a valid integer value"},
-        {"then Left", "l?", "1", "1", "1", "'l?' is not a valid integer value"},
-        {"conversion before sign", "0", "0", "-1", "abc", "'abc' is not a valid integer value"},
-        {"negative width", "0", "0", "10", "-1", kNegativeSizeMessage},
-        {"negative height", "0", "0", "-1", "10", kNegativeSizeMessage},
-        {"right edge past 32 bits", "2147483647", "0", "0", "1", overflow},
-        {"bottom edge past 32 bits", "0", "1", "2147483647", "0", overflow},
+        {"all bad: Width first", {"l?", "t?", "h?", "w?"}, "'w?' is not a valid integer value"},
+        {"then Height", {"l?", "t?", "h?", "1"}, "'h?' is not a valid integer value"},
+        {"then Top", {"l?", "t?", "1", "1"}, "'t?' is not a valid integer value"},
+        {"then Left", {"l?", "1", "1", "1"}, "'l?' is not a valid integer value"},
+        {"conversion before sign", {"0", "0", "-1", "abc"}, "'abc' is not a valid integer value"},
+        {"negative width", {"0", "0", "10", "-1"}, kNegativeSizeMessage},
+        {"negative height", {"0", "0", "-1", "10"}, kNegativeSizeMessage},
+        {"right edge past 32 bits", {"2147483647", "0", "0", "1"}, overflow},
+        {"bottom edge past 32 bits", {"0", "1", "2147483647", "0"}, overflow},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
-        SetFields(c.left, c.top, c.height, c.width);
+        SetFields(c.fields);
         try {
             Form4->RegionRect();
             ADD_FAILURE() << "no exception";
@@ -309,7 +310,7 @@ TEST_F(RegionDialog, RefusesFieldsThatDoNotMakeARectangle) {
 // ---- grabbing what the fields describe ----
 
 TEST_F(RegionDialog, GrabsARegionPartlyOffTheScreenAtItsFullSize) {
-    SetFields("-50", "-30", "60", "100");
+    SetFields({"-50", "-30", "60", "100"});
     GrabBitmapScope scope;
     GrabScreenRect(Form4->RegionRect());
     ASSERT_TRUE(GrabBitmap);
@@ -338,7 +339,7 @@ TEST_F(RegionDialog, GrabsUpToTheBoundAndRefusesLargerRegionsWithAMessage) {
     for (const SizeCase& c : cases) {
         const std::string size = std::string(c.width) + " x " + c.height;
         SCOPED_TRACE(size);
-        SetFields("0", "0", c.height, c.width);
+        SetFields({"0", "0", c.height, c.width});
         GrabBitmapScope scope;
         try {
             GrabScreenRect(Form4->RegionRect());
