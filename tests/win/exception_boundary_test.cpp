@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <new>
@@ -40,7 +41,7 @@ public:
         FillRect(paint.Get(), &paint.Area(), static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
         return 0;
     }
-    bool failPainting = false;
+    std::atomic<bool> failPainting{false};  // also cleared from the watcher
     int paints = 0;
 };
 
@@ -206,7 +207,12 @@ TEST_F(BoundaryTest, FailingPaintShowsOneBoxNotAnEndlessSeries) {
     HWND probe = form_->Probe1.Handle();
     form_->Probe1.failPainting = true;
     form_->Probe1.paints = 0;
-    MessageBoxWatcher watcher;
+    // Were the failed area left invalid, every box's own loop would paint
+    // and fail again, nesting boxes without end: after a few, painting is
+    // allowed to succeed so the series ends and the count shows the fault.
+    MessageBoxWatcher watcher([this](size_t seen) {
+        if (seen >= 5) form_->Probe1.failPainting = false;
+    });
     InvalidateRect(probe, nullptr, FALSE);
     PumpMessagesFor(1000);
     auto boxes = watcher.Boxes();

@@ -1,5 +1,7 @@
 #include "support/MessageBoxWatcher.h"
 
+#include <utility>
+
 #include "support/WinTestSupport.h"
 
 namespace wintest {
@@ -40,7 +42,8 @@ int VisibleButtons(HWND box) {
 
 }  // namespace
 
-MessageBoxWatcher::MessageBoxWatcher() : thread_([this] { Run(); }) {}
+MessageBoxWatcher::MessageBoxWatcher(std::function<void(size_t)> onBox)
+    : onBox_(std::move(onBox)), thread_([this] { Run(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stop_ = true;
@@ -65,10 +68,13 @@ void MessageBoxWatcher::Answer(HWND box) {
     seen.caption = TextOf(box);
     seen.stopIcon = ShowsStopIcon(box);
     seen.buttons = VisibleButtons(box);
+    size_t count = 0;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         boxes_.push_back(seen);
+        count = boxes_.size();
     }
+    if (onBox_) onBox_(count);
     PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     // One box at a time: wait until this one is gone before looking again.
     for (int i = 0; i < 500 && IsWindow(box) && IsWindowVisible(box); ++i) Sleep(10);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -24,7 +25,9 @@ struct SeenBox {
 
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    // onBox, if given, runs on the watcher's thread after each box is read,
+    // with the number of boxes seen so far (a test can end a runaway series).
+    explicit MessageBoxWatcher(std::function<void(size_t)> onBox = nullptr);
     ~MessageBoxWatcher();
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -39,6 +42,7 @@ private:
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<SeenBox> boxes_;
+    std::function<void(size_t)> onBox_;
     std::thread thread_;
 };
 
