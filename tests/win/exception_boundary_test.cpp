@@ -14,6 +14,7 @@
 
 #include "base/Error.h"
 #include "support/MessageBoxWatcher.h"
+#include "support/OwnFormFixture.h"
 #include "support/WinTestSupport.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -86,21 +87,12 @@ const FormDescription<TBoundaryForm>& Description() {
 
 TBoundaryForm::TBoundaryForm() { Description().BuildInto(*this); }
 
-class BoundaryTest : public ::testing::Test {
+class BoundaryTest : public OwnFormTest<TBoundaryForm> {
 protected:
-    void SetUp() override {
-        InitCommonControlsOnce();
-        form_ = std::make_unique<TBoundaryForm>();
-        form_->Show();
+    void Prepare() override {
         // Top left, so that a box centred on the screen or on the form never
         // covers the paint probe (uncovering it would paint it again).
         SetWindowPos(form_->Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        UpdateWindow(form_->Handle());
-        PumpPendingMessages();
-    }
-    void TearDown() override {
-        form_.reset();
-        PumpPendingMessages();
     }
 
     void ClickButton() { SendMessageA(form_->Button1.Handle(), BM_CLICK, 0, 0); }
@@ -113,8 +105,6 @@ protected:
         EXPECT_GT(SendMessageA(window, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption)), 0);
         EXPECT_STREQ(caption, "Boundary");
     }
-
-    std::unique_ptr<TBoundaryForm> form_;
 };
 
 void ExpectErrorBox(const SeenBox& box, const std::string& text) {

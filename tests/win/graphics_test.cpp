@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "support/OwnFormFixture.h"
 #include "support/WinTestSupport.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -151,20 +152,13 @@ const FormDescription<TImageForm>& Description() {
 
 TImageForm::TImageForm() { Description().BuildInto(*this); }
 
-class ImageTest : public ::testing::Test {
+class ImageTest : public OwnFormTest<TImageForm> {
 protected:
-    void SetUp() override {
-        InitCommonControlsOnce();
-        form_ = std::make_unique<TImageForm>();
-        form_->Show();
+    void Prepare() override {
         const TBitmap checker = CheckerBitmap();
         for (TImage* image : {&form_->Stretched, &form_->Plain, &form_->Sized})
             image->Picture().Assign(checker);
-        UpdateWindow(form_->Handle());
-        PumpPendingMessages();
     }
-    void TearDown() override { form_.reset(); }
-    std::unique_ptr<TImageForm> form_;
 };
 
 TEST_F(ImageTest, StretchedImageFillsItselfWithThePicture) {

@@ -53,12 +53,29 @@ TEST_F(MainWindowTest, FourFormsExistInOrderAndOnlyTheMainOneIsShown) {
 
 // ---- the main window's frame ----
 
-TEST_F(MainWindowTest, FrameIsAsDescribed) {
-    HWND main = Form1->Handle();
-    EXPECT_EQ(ClassNameOf(main), "TForm1");
-    EXPECT_EQ(TextOf(main), "Pelmora");
-    EXPECT_EQ(ClientSize(main), (SIZE{Scale(218), Scale(415)}));
+struct FrameCase {
+    const char* windowClass;
+    Form* (*form)();
+    const char* caption;
+    int width, height;  // client area at 96 dpi
+};
 
+TEST_F(MainWindowTest, FormsHaveTheirClassCaptionAndClientSize) {
+    const FrameCase cases[] = {
+        {"TForm1", [] () -> Form* { return Form1; }, "Pelmora", 218, 415},
+        {"TAboutBox", [] () -> Form* { return AboutBox; }, "About", 298, 213},
+    };
+    for (const FrameCase& c : cases) {
+        SCOPED_TRACE(c.windowClass);
+        HWND window = c.form()->Handle();
+        EXPECT_EQ(ClassNameOf(window), c.windowClass);
+        EXPECT_EQ(TextOf(window), c.caption);
+        EXPECT_EQ(ClientSize(window), (SIZE{Scale(c.width), Scale(c.height)}));
+    }
+}
+
+TEST_F(MainWindowTest, FrameIsASingleBorderTopmostWindowWithMinimiseOnly) {
+    HWND main = Form1->Handle();
     const DWORD style = StyleOf(main);
     EXPECT_EQ(style & WS_CAPTION, static_cast<DWORD>(WS_CAPTION));
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -508,9 +525,6 @@ using AboutBoxTest = WindowSetTest;
 
 TEST_F(AboutBoxTest, FrameIsAFixedDialog) {
     HWND about = AboutBox->Handle();
-    EXPECT_EQ(ClassNameOf(about), "TAboutBox");
-    EXPECT_EQ(TextOf(about), "About");
-    EXPECT_EQ(ClientSize(about), (SIZE{Scale(298), Scale(213)}));
     const DWORD style = StyleOf(about);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
