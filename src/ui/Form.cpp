@@ -77,7 +77,9 @@ Form::~Form() { Application::Get().RemoveForm(this); }
 void Form::CreateFrame(const FormSettings& settings) {
     settings_ = settings;
     font_ = CreateFontFromSpec(settings.font);
-    RegisterClassOnce(settings.className, CS_DBLCLKS, nullptr);
+    // A dialog frame shows no icon in its title bar.
+    RegisterClassOnce(settings.className, CS_DBLCLKS,
+                      settings.border == BorderStyle::Dialog ? nullptr : Application::Get().Icon());
     // Every form but the first is owned by the main form: minimising the
     // program hides them with it, and they stay above it.
     Form* main = Application::Get().MainForm();

@@ -42,7 +42,7 @@ LRESULT MessageTarget::DefaultMessage(UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-void MessageTarget::RegisterClassOnce(const char* className, UINT style, HCURSOR cursor) {
+void MessageTarget::RegisterClassOnce(const char* className, UINT style, HICON icon) {
     static std::set<std::string> registered;
     if (!registered.insert(className).second) return;
     WNDCLASSEXA wc{};
@@ -50,9 +50,9 @@ void MessageTarget::RegisterClassOnce(const char* className, UINT style, HCURSOR
     wc.style = style;
     wc.lpfnWndProc = OwnWindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = cursor ? cursor : LoadCursor(nullptr, IDC_ARROW);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.lpszClassName = className;
-    wc.hIcon = Application::Get().Icon();
+    wc.hIcon = icon;
     if (!RegisterClassExA(&wc)) throw Error(Format("Cannot register window class %s", className));
 }
 

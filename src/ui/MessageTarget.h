@@ -24,8 +24,8 @@ public:
 
 protected:
     // Registers (once) a window class of ours whose procedure dispatches to
-    // the object passed as the creation parameter.
-    static void RegisterClassOnce(const char* className, UINT style, HCURSOR cursor);
+    // the object passed as the creation parameter; icon may be null.
+    static void RegisterClassOnce(const char* className, UINT style, HICON icon);
     HWND CreateOwnWindow(DWORD exStyle, const char* className, const char* text, DWORD style,
                          int x, int y, int w, int h, HWND parent, HMENU idOrMenu);
     // Creates a standard control and subclasses it to this object.

@@ -42,7 +42,9 @@ void TScrollBox::ContentChanged() {
 }
 
 void TScrollBox::Scroll(int bar, WORD request) {
-    SCROLLINFO info{sizeof info, SIF_ALL};
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
     GetScrollInfo(Handle(), bar, &info);
     int pos = info.nPos;
     const int page = static_cast<int>(info.nPage);
