@@ -60,6 +60,7 @@ HWND Component::CreateControl(const char* className, DWORD style, DWORD exStyle,
 HWND Component::CreateOwnControl(const char* className, DWORD style, DWORD exStyle,
                                  HWND parentWindow, int id) {
     RegisterClassOnce(className, CS_DBLCLKS, nullptr);
+    ownClass_ = true;
     const RECT r = Bounds();
     HWND window = CreateOwnWindow(exStyle, className, props_.text.c_str(), style, r.left, r.top,
                                   r.right - r.left, r.bottom - r.top, parentWindow,
@@ -88,5 +89,14 @@ void Component::TrackMouse(UINT message) {
 
 LRESULT Component::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_MOUSEMOVE || message == WM_MOUSELEAVE) TrackMouse(message);
+    if (ownClass_ && message == WM_ERASEBKGND) return 1;  // WM_PAINT fills it
+    if (ownClass_ && message == WM_PAINT) {
+        PaintDc paint(Handle());
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(paint.Get(), &client, BrushFor(BackgroundColor()));
+        Paint(paint.Get(), client);
+        return 0;
+    }
     return DefaultMessage(message, wParam, lParam);
 }

@@ -81,6 +81,9 @@ protected:
     HWND CreateOwnControl(const char* className, DWORD style, DWORD exStyle, HWND parentWindow,
                           int id);
     DWORD CommonStyle() const;
+    // Components of our own classes paint themselves: the background in the
+    // component's colour first, then whatever Paint adds.
+    virtual void Paint(HDC /*dc*/, const RECT& /*client*/) const {}
     void FireClick() const { if (OnClick) OnClick(); }
 
 private:
@@ -92,4 +95,5 @@ private:
     ComponentProps props_;
     mutable UniqueFont font_;
     bool mouseInside_ = false;
+    bool ownClass_ = false;
 };

@@ -19,6 +19,7 @@ class TPanel : public Component {
 public:
     void CreateWindowIn(HWND parent, int id) override;
     LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc, const RECT& client) const override;
 };
 
 // Shows a picture: 1:1 at its top-left corner, or stretched to fill it.
@@ -27,12 +28,12 @@ class TImage : public Component {
 public:
     TImage();
     void CreateWindowIn(HWND parent, int id) override;
-    LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     TPicture& Picture() { return picture_; }
     const TPicture& Picture() const { return picture_; }
     std::function<void()> OnResize;
 
 private:
+    void Paint(HDC dc, const RECT& client) const override;
     void PictureChanged();
     TPicture picture_;
 };
@@ -45,7 +46,7 @@ public:
     LRESULT WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint(HDC dc) const;
+    void Paint(HDC dc, const RECT& client) const override;
     TBitmap glyph_;
     bool hot_ = false;
     bool pressed_ = false;

@@ -20,23 +20,8 @@ void TImage::PictureChanged() {
     if (OnResize) OnResize();
 }
 
-LRESULT TImage::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PaintDc paint(Handle());
-            RECT r;
-            GetClientRect(Handle(), &r);
-            FillRect(paint.Get(), &r, BrushFor(BackgroundColor()));
-            if (const TGraphic* graphic = picture_.Graphic(); graphic && !graphic->Empty()) {
-                RECT target = r;
-                if (!Props().stretch)
-                    target = {0, 0, graphic->Width(), graphic->Height()};
-                graphic->Draw(paint.Get(), target);
-            }
-            return 0;
-        }
-    }
-    return Component::WindowMessage(message, wParam, lParam);
+void TImage::Paint(HDC dc, const RECT& client) const {
+    const TGraphic* graphic = picture_.Graphic();
+    if (!graphic || graphic->Empty()) return;
+    graphic->Draw(dc, Props().stretch ? client : RECT{0, 0, graphic->Width(), graphic->Height()});
 }

@@ -21,18 +21,10 @@ void TPanel::CreateWindowIn(HWND parent, int id) {
 LRESULT TPanel::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (RouteChildNotification(message, wParam, lParam, result)) return result;
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PaintDc paint(Handle());
-            RECT r;
-            GetClientRect(Handle(), &r);
-            FillRect(paint.Get(), &r, BrushFor(BackgroundColor()));
-            if (UINT edge = EdgeFor(Props().bevelOuter, Props().bevelInner))
-                DrawEdge(paint.Get(), &r, edge, BF_RECT);
-            return 0;
-        }
-    }
     return Component::WindowMessage(message, wParam, lParam);
+}
+
+void TPanel::Paint(HDC dc, const RECT& client) const {
+    RECT r = client;
+    if (UINT edge = EdgeFor(Props().bevelOuter, Props().bevelInner)) DrawEdge(dc, &r, edge, BF_RECT);
 }

@@ -77,12 +77,6 @@ LRESULT TScrollBox::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Scroll(SB_VERT, GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? SB_LINEUP : SB_LINEDOWN);
             return 0;
         case WM_SIZE: ContentChanged(); break;
-        case WM_ERASEBKGND: {
-            RECT r;
-            GetClientRect(Handle(), &r);
-            FillRect(reinterpret_cast<HDC>(wParam), &r, BrushFor(BackgroundColor()));
-            return 1;
-        }
     }
     return Component::WindowMessage(message, wParam, lParam);
 }

@@ -9,10 +9,8 @@ void TSpeedButton::CreateWindowIn(HWND parent, int id) {
     CreateOwnControl("TSpeedButton", CommonStyle() & ~WS_TABSTOP, 0, parent, id);
 }
 
-void TSpeedButton::Paint(HDC dc) const {
-    RECT r;
-    GetClientRect(Handle(), &r);
-    FillRect(dc, &r, BrushFor(BackgroundColor()));
+void TSpeedButton::Paint(HDC dc, const RECT& client) const {
+    RECT r = client;
     if (pressed_ && hot_) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     else if (hot_ || pressed_) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     const int shift = pressed_ && hot_ ? 1 : 0;
@@ -43,13 +41,6 @@ void TSpeedButton::Paint(HDC dc) const {
 
 LRESULT TSpeedButton::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PaintDc paint(Handle());
-            Paint(paint.Get());
-            return 0;
-        }
         case WM_MOUSEMOVE: {
             const POINT p = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             RECT r;
