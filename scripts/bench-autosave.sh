@@ -48,13 +48,7 @@ shot_xwd() {
 
 echo "runs per figure: $runs"
 for size in $sizes; do
-    WINE_ENV_SCREEN=$size
-    wine_env_start_xvfb
-    wine_env_prepare_prefix "$out/prefix" desktop
-    wine_env_reg 'HKCU\Software\Wine\Explorer\Desktops' Default "$size"
-    timeout 60 wineserver -k || true
-    timeout 60 wineserver -w || true
-    wine_env_start_wineserver
+    wine_env_start_sized_desktop "$size" "$out/prefix"
 
     shots=$out/shots-$size
     rm -rf "$shots"

@@ -66,14 +66,7 @@ memory=$out/memory.txt
 echo "runs per figure: $runs; load average at start: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 for size in $sizes; do
     width=${size%x*} height=${size#*x}
-    WINE_ENV_SCREEN=$size
-    wine_env_start_xvfb
-    wine_env_prepare_prefix "$out/prefix" desktop
-    wine_env_reg 'HKCU\Software\Wine\Explorer\Desktops' Default "$size"
-    # The desktop size is read when the wineserver starts.
-    timeout 60 wineserver -k || true
-    timeout 60 wineserver -w || true
-    wine_env_start_wineserver
+    wine_env_start_sized_desktop "$size" "$out/prefix"
 
     log=$out/capture-$size.txt
     if ! timeout 600 wine "$exe" "$width" "$height" "$runs" 2>&1 | tr -d '\r' >"$log"; then

@@ -15,23 +15,9 @@ out="$root/docs/main-window.png"
 # Wine's virtual desktop is painted in this colour where no window is.
 desktop='rgb(37,111,149)'
 
-mkdir -p "$root/build"
-exec 9>"$prefix.lock"
-if ! flock -n 9; then
-    echo "Pelmora is running in build/wine-user; close it first." >&2
-    exit 1
-fi
-
+wine_env_lock_prefix "$prefix"
 wine_env_install_trap
-wine_env_start_xvfb
-wine_env_prepare_prefix "$prefix"
-wine_env_start_wineserver
-wine explorer /desktop=Pelmora,"$WINE_ENV_SCREEN" "$exe" >/dev/null 2>&1 &
-
-if ! wine_env_wait_for 30 wine_env_window_shown '^Pelmora$'; then
-    echo "The main window did not appear within 30 s." >&2
-    exit 1
-fi
+wine_env_start_on_desktop "$exe" "$prefix" || exit 1
 # The window is mapped before it has painted: wait until two pictures of the
 # screen agree.
 shot=$(mktemp --suffix=.png)

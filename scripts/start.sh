@@ -14,14 +14,7 @@ bash "$root/scripts/build.sh"
 exe="$root/build/win/Pelmora.exe"
 prefix="$root/build/wine-user"
 
-# One program at a time in the user prefix: ending it ends all of the prefix.
-mkdir -p "$root/build"
-exec 9>"$prefix.lock"
-if ! flock -n 9; then
-    echo "Pelmora is already running in build/wine-user; close it first." >&2
-    exit 1
-fi
-
+wine_env_lock_prefix "$prefix"
 wine_env_install_trap
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -36,15 +29,7 @@ fi
 
 shot_seconds=${PELMORA_HEADLESS_SECONDS:-3}
 echo "No display is set: running Pelmora on a private Xvfb inside Wine's virtual desktop."
-wine_env_start_xvfb
-wine_env_prepare_prefix "$prefix"
-wine_env_start_wineserver
-wine explorer /desktop=Pelmora,"$WINE_ENV_SCREEN" "$exe" >/dev/null 2>&1 &
-
-if ! wine_env_wait_for 30 wine_env_window_shown '^Pelmora$'; then
-    echo "The main window did not appear within 30 s." >&2
-    exit 1
-fi
+wine_env_start_on_desktop "$exe" "$prefix" || exit 1
 sleep "$shot_seconds"
 mkdir -p "$root/out"
 import -window root "$root/out/pelmora-screen.png"

@@ -9,6 +9,12 @@
 #                                DIR once (with "desktop": Wine's default
 #                                virtual desktop, as the tests need it)
 #   wine_env_start_wineserver    persistent wineserver plus one warm-up run
+#   wine_env_start_sized_desktop SIZE DIR
+#                                Xvfb and Wine's virtual desktop of SIZE (WxH)
+#   wine_env_lock_prefix DIR     one user of DIR at a time, or exit
+#   wine_env_start_on_desktop EXE DIR
+#                                EXE inside Wine's virtual desktop on a private
+#                                Xvfb, waiting for its main window
 #   wine_env_cleanup             what the trap runs
 
 # Raise this whenever the prefix configuration below changes: prefixes made by
@@ -184,4 +190,43 @@ wine_env_install_trap() {
 # virtual desktop).
 wine_env_window_shown() {
     xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+}
+
+# Bench runs: a private X screen of exactly SIZE (WxH) and the prefix's virtual
+# desktop set to the same size, which the wineserver reads when it starts.
+wine_env_start_sized_desktop() {
+    local size=$1 dir=$2
+    WINE_ENV_SCREEN=$size
+    wine_env_start_xvfb || return 1
+    wine_env_prepare_prefix "$dir" desktop || return 1
+    wine_env_reg 'HKCU\Software\Wine\Explorer\Desktops' Default "$size"
+    timeout 60 wineserver -k || true
+    timeout 60 wineserver -w || true
+    wine_env_start_wineserver
+}
+
+# One program at a time in a prefix that a person uses: ending the program
+# ends every process of the prefix. The lock lives as long as this shell.
+wine_env_lock_prefix() {
+    local dir=$1
+    mkdir -p "$(dirname "$dir")"
+    exec 9>"$dir.lock"
+    if ! flock -n 9; then
+        echo "Pelmora is already running in ${dir#"$WINE_ENV_ROOT"/}; close it first." >&2
+        exit 1
+    fi
+}
+
+# Starts EXE inside Wine's virtual desktop on a private X display and waits
+# (30 s at most) until its main window is on the screen.
+wine_env_start_on_desktop() {
+    local exe=$1 dir=$2
+    wine_env_start_xvfb || return 1
+    wine_env_prepare_prefix "$dir" || return 1
+    wine_env_start_wineserver || return 1
+    wine explorer /desktop=Pelmora,"$WINE_ENV_SCREEN" "$exe" >/dev/null 2>&1 &
+    if ! wine_env_wait_for 30 wine_env_window_shown '^Pelmora$'; then
+        echo "The main window did not appear within 30 s." >&2
+        return 1
+    fi
 }
