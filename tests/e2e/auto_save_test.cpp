@@ -240,7 +240,10 @@ TEST_F(AutoSave, MissingFolderIsMadeWithItsParentsAfterNoThenYes) {
     typeAndConfirm(dialog, folder);
     answerCreate(IDYES);
     EXPECT_TRUE(waitUntil([&] { return !IsWindow(dialog); })) << "Yes left the dialog open";
-    EXPECT_NE(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+    // The folder is made once the dialog has closed, by the program's own
+    // thread: this one may look a moment before that.
+    EXPECT_TRUE(waitUntil([&] { return GetFileAttributesA(folder.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+        << "the folder was not made";
 
     tick("Auto save", true);
     const long long before = localNow();
