@@ -19,7 +19,7 @@
 
 # Raise this whenever the prefix configuration below changes: prefixes made by
 # an older version are then made again.
-WINE_ENV_SETUP_VERSION=1
+WINE_ENV_SETUP_VERSION=2
 WINE_ENV_SCREEN=1280x1024
 WINE_ENV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -120,7 +120,10 @@ wine_env_configure_prefix() {
         wine_env_log "fonts-wine is missing: the windows fall back to other fonts"
     fi
     local subst='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
-    wine_env_reg "$subst" "Microsoft Sans Serif" Tahoma
+    # The TrueType face is the successor of the bitmap "MS Sans Serif", drawn to
+    # the same metrics; Wine's Tahoma would also do, but draws no bold at
+    # small sizes.
+    wine_env_reg "$subst" "Microsoft Sans Serif" "MS Sans Serif"
     local serif; serif=$(wine_env_serif_font)
     if [ -n "$serif" ]; then
         cp -f "$(dirname "$serif")"/DejaVuSerif*.ttf "$fonts/"
