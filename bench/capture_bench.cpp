@@ -7,7 +7,8 @@
 // desktop to that size). Then, in this order, so the memory figures see a
 // process that has done nothing but start and show its windows:
 //   memory   idle (windows created, main window shown and painted) against
-//            after one press on Capture with the preview painted
+//            after one press on Capture with the preview painted, and then
+//            after that picture is also saved as JPEG
 //   grab     GrabScreenRect(FullDisplayRect()) and freeing GrabBitmap
 //   press    SpeedButton1Click through to the preview painted, with
 //            "Minimize First" unticked and then ticked (its hide and restore
@@ -28,6 +29,7 @@
 #include "app/Unit1.h"
 #include "app/WindowSet.h"
 #include "capture/ScreenGrab.h"
+#include "viewer/Unit2.h"
 #include "ui/Application.h"
 
 namespace {
@@ -133,6 +135,14 @@ void PrintMemory(int width, int height) {
     else
         std::printf("memory %-16s not given by this system\n", "PrivateUsage");
     line("WorkingSet", idle.workingSet, after.workingSet);
+
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "capture_bench.jpg";
+    Form2->SaveJpeg(file);
+    DeleteFileA(file.c_str());
+    const Memory saved = ReadMemory();
+    line("PeakWorkingSet+save", idle.workingSet, saved.peakWorkingSet);
     std::fflush(stdout);
 }
 

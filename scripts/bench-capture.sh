@@ -85,10 +85,10 @@ for size in $sizes; do
     while read -r _ name rest; do
         case $name in frame_mib=*) continue ;; esac
         if [[ $rest == "not given"* ]]; then
-            printf '%-10s %-16s %10s\n' "$size" "$name" "n/a (not given under Wine)"
+            printf '%-10s %-20s %10s\n' "$size" "$name" "n/a (not given under Wine)"
             continue
         fi
-        printf '%-10s %-16s %10s %10s %12s %8s\n' "$size" "$name" "$(field idle_mib " $rest")" \
+        printf '%-10s %-20s %10s %10s %12s %8s\n' "$size" "$name" "$(field idle_mib " $rest")" \
             "$(field after_mib " $rest")" "$(field above_idle_mib " $rest")" \
             "$(field frames " $rest")"
     done < <(grep '^memory ' "$log") >>"$memory"
@@ -103,9 +103,10 @@ echo
 printf '%-10s %-34s %10s %10s %10s\n' size what median_ms min_ms max_ms
 cat "$timings"
 echo
-printf '%-10s %-16s %10s %10s %12s %8s\n' size counter idle_MiB after_MiB above_MiB frames
+printf '%-10s %-20s %10s %10s %12s %8s\n' size counter idle_MiB after_MiB above_MiB frames
 cat "$memory"
-echo "(memory: after one Capture press with the preview painted; peaks are set"
+echo "(memory: after one Capture press with the preview painted, and +save after"
+echo " that picture is also saved as JPEG; peaks are set"
 echo " against the idle working set. Under Wine PeakPagefile is the current"
 echo " anonymous memory, not a peak; PeakWorkingSet is the true high-water mark.)"
 echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -15,33 +15,18 @@ runs=${1:-15}
 build=$root/build/win
 exe=$build/bench/jpeg_encode_bench.exe
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    bash "$root/scripts/deps.sh"
-    cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-          -DCMAKE_BUILD_TYPE=Release -DPELMORA_TESTS=ON >/dev/null
-fi
-cmake --build "$build" --target jpeg_encode_bench -j"$(nproc)" >/dev/null
+# shellcheck source=scripts/wine-env.sh
+source "$root/scripts/wine-env.sh"
+bash "$root/scripts/build.sh" --tests >/dev/null
 
 work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+wine_env_install_trap
+trap 'rm -rf "$work"; wine_env_cleanup' EXIT
 # Wine wants a display even for a console exe that opens no window.
-if [ -z "${DISPLAY:-}" ]; then
-    n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 640x480x24 >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-fi
-export WINEPREFIX=${WINEPREFIX:-$root/build/wine-bench} WINEARCH=win32 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-[ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+WINE_ENV_SCREEN=640x480
+wine_env_start_xvfb
+wine_env_prepare_prefix "$root/build/wine-bench"
+wine_env_start_wineserver
 
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
