@@ -22,7 +22,7 @@ install_packages() {
         arch_added=1
     fi
     for p in wine wine32:i386 wine64 xvfb g++-mingw-w64-i686-posix nasm cmake make \
-             g++ libjpeg-dev libjpeg-turbo-progs googletest imagemagick x11-apps \
+             g++ libjpeg-dev libjpeg-turbo-progs googletest libgtest-dev imagemagick x11-apps \
              fonts-wine fonts-dejavu-core xdotool; do
         want "$p"
     done
