@@ -10,26 +10,9 @@
 #include <jerror.h>
 
 #include "base/Error.h"
+#include "base/JpegErrorExit.h"
 
 namespace {
-
-// libjpeg reports a fatal error by calling error_exit, which must not
-// return. A C++ exception must not unwind through libjpeg's C frames, so
-// error_exit jumps back to Compress (below) instead, which destroys the
-// compressor and hands the message code out; the exception is thrown only
-// after that, in plain C++ code.
-struct JumpingErrorManager {
-    jpeg_error_mgr pub;  // first, so libjpeg's pointer to it is ours too
-    std::jmp_buf jump;
-};
-
-void JumpOut(j_common_ptr cinfo) {
-    std::longjmp(reinterpret_cast<JumpingErrorManager*>(cinfo->err)->jump, 1);
-}
-
-// Warnings and trace messages are not printed: there is no console.
-void IgnoreMessage(j_common_ptr, int) {}
-void IgnoreOutput(j_common_ptr) {}
 
 // An in-memory destination that grows with realloc. Unlike jpeg_mem_dest,
 // whose latest buffer is lost when an error strikes after it has grown, it
@@ -92,13 +75,10 @@ struct ImageShape {
 int Compress(const ImageShape& image, MemoryDestination& dest, JSAMPROW* rows) {
     jpeg_compress_struct cinfo;
     JumpingErrorManager errors;
-    cinfo.err = jpeg_std_error(&errors.pub);
-    errors.pub.error_exit = JumpOut;
-    errors.pub.emit_message = IgnoreMessage;
-    errors.pub.output_message = IgnoreOutput;
+    cinfo.err = errors.Install();
     if (setjmp(errors.jump) != 0) {
         jpeg_destroy_compress(&cinfo);
-        return errors.pub.msg_code != 0 ? errors.pub.msg_code : -1;
+        return errors.Code();
     }
     jpeg_create_compress(&cinfo);
 
