@@ -6,4 +6,9 @@
 #define IDB_VIEW_GLYPH 102
 #define IDB_LOGO 103
 
+/* The preview pane the picture open and save dialogs add on their right. */
+#define IDD_PICTURE_PREVIEW 200
+#define IDC_PREVIEW_SIZE 1200
+#define IDC_PREVIEW_PICTURE 1201
+
 #endif

@@ -1,6 +1,7 @@
 #include "ui/Graphics.h"
 
 #include "base/Error.h"
+#include "ui/PictureFile.h"
 
 TBitmap TGraphic::ToBitmap() const {
     TBitmap bitmap;
@@ -13,6 +14,15 @@ TBitmap TGraphic::ToBitmap() const {
     Draw(dc.Get(), all);
     return bitmap;
 }
+
+namespace {
+
+[[noreturn]] void NoMemoryForPicture(int width, int height) {
+    throw Error(Format("Not enough memory for a picture of %s pixels",
+                       std::to_string(width) + " x " + std::to_string(height)));
+}
+
+}  // namespace
 
 TBitmap TBitmap::FromHandle(GdiBitmapHandle bitmap) {
     TBitmap result;
@@ -31,15 +41,37 @@ TBitmap TBitmap::FromResource(int id) {
     return FromHandle(std::move(bitmap));
 }
 
+TBitmap TBitmap::NewDibSection32(int width, int height, unsigned char** bits) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    GdiBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (!bitmap || !pixels) NoMemoryForPicture(width, height);
+    *bits = static_cast<unsigned char*>(pixels);
+    return FromHandle(std::move(bitmap));
+}
+
+void TBitmap::LoadFromFile(const std::string& fileName) {
+    CheckPictureFileOpens(fileName);
+    GdiBitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(
+        nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    TBitmap loaded = FromHandle(std::move(bitmap));
+    if (loaded.Empty()) throw Error("Bitmap image is not valid");
+    *this = std::move(loaded);
+}
+
 void TBitmap::SetSize(int width, int height) {
     pixels_.reset();
     width_ = height_ = 0;
     if (width <= 0 || height <= 0) return;
     WindowDc screen(nullptr);
     GdiBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    if (!bitmap)
-        throw Error(Format("Not enough memory for a picture of %s pixels",
-                           std::to_string(width) + " x " + std::to_string(height)));
+    if (!bitmap) NoMemoryForPicture(width, height);
     pixels_ = std::make_shared<GdiBitmapHandle>(std::move(bitmap));
     width_ = width;
     height_ = height;

@@ -1,7 +1,8 @@
 #pragma once
 // Pictures and the graphics they hold. A picture holds at most one graphic;
-// each kind of graphic draws itself (1:1 or stretched) and can give a bitmap
-// of itself.
+// each kind of graphic draws itself (1:1 or stretched), loads itself from a
+// file and can give a bitmap of itself. The other kinds and the registry
+// that finds a kind by file extension are in PictureKinds.h.
 #include <windows.h>
 #include <functional>
 #include <memory>
@@ -20,6 +21,9 @@ public:
     // Draws the whole graphic into the rectangle, stretched to fill it.
     virtual void Draw(HDC dc, const RECT& target) const = 0;
     virtual std::unique_ptr<TGraphic> Clone() const = 0;
+    // Replaces the graphic with the picture in the file; on failure it
+    // raises that kind's message and the graphic is left as it was.
+    virtual void LoadFromFile(const std::string& fileName) = 0;
     // A bitmap of the graphic at its own size; the graphic itself is left
     // as it is.
     virtual TBitmap ToBitmap() const;
@@ -34,12 +38,17 @@ public:
     static TBitmap FromHandle(GdiBitmapHandle bitmap);
     // A bitmap from the program's resources.
     static TBitmap FromResource(int id);
+    // A new top-down 32-bit DIB section (blue, green, red, unused per
+    // pixel, rows width * 4 bytes apart) and where its pixels lie.
+    static TBitmap NewDibSection32(int width, int height, unsigned char** bits);
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void Draw(HDC dc, const RECT& target) const override;
     std::unique_ptr<TGraphic> Clone() const override;
     TBitmap ToBitmap() const override { return *this; }
+    // A .bmp file, kept as a DIB section; "Bitmap image is not valid".
+    void LoadFromFile(const std::string& fileName) override;
 
     // Makes the bitmap width x height pixels in the screen's own format;
     // its content is undefined until drawn. 0 in either makes it empty.

@@ -1,6 +1,7 @@
 #include "viewer/Unit2.h"
 
 #include "ui/FormTable.h"
+#include "ui/PictureKinds.h"
 
 TForm2* Form2 = nullptr;
 
@@ -17,7 +18,7 @@ const FormDescription<TForm2>& Description() {
         },
         {
             Menu(&F::File1, "File1", "File"),
-            Entry(&F::File1, &F::Open1, "Open1", "Open").Disabled(),
+            Entry(&F::File1, &F::Open1, "Open1", "Open").OnClick(&F::Open1Click),
             Entry(&F::File1, &F::Saveas1, "Saveas1", "Save as ...").Shortcut(VK_F2)
                 .OnClick(&F::Saveas1Click),
             Entry(&F::File1, &F::N1, "N1", "-"),
@@ -32,6 +33,17 @@ const FormDescription<TForm2>& Description() {
 TForm2::TForm2() {
     Description().BuildInto(*this);
     Image1.OnResize = [this] { ScrollBox1.ContentChanged(); };
+}
+
+void TForm2::Open1Click() {
+    if (OpenPictureDialog1.Execute(*this)) OpenPictureFile(OpenPictureDialog1.FileName());
+}
+
+void TForm2::OpenPictureFile(const std::string& FileName) {
+    // Loaded into a new graphic first: a file that fails leaves the current
+    // picture as it was. The image takes the new size and the scroll box
+    // follows through Image1.OnResize.
+    Image1.Picture().SetGraphic(LoadPictureFile(FileName));
 }
 
 void TForm2::Saveas1Click() {
