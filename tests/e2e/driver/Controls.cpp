@@ -80,7 +80,7 @@ SIZE clientSize(HWND window) {
 }
 
 void chooseMenu(HWND window, const std::string& menu, const std::string& entry) {
-    const MenuPlace place = pelmoraMenuPlace(menu, entry);
+    const MenuPlace place = pelmoraMenuPlace(menu, entry, windowClass(window));
     // The menu loop runs in the program's thread and reads these keys from
     // its queue: the bar opens with its first menu selected.
     PostMessageA(window, WM_SYSCOMMAND, SC_KEYMENU, 0);

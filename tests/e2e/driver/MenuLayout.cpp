@@ -12,7 +12,11 @@ struct Menu {
     std::vector<const char*> entries;  // separators left out
 };
 
-const std::vector<Menu>& menuBar() {
+const std::vector<Menu>& menuBar(const std::string& windowClass) {
+    static const std::vector<Menu> viewer = {
+        {"File", {"Open", "Save as ...", "Close"}},
+    };
+    if (windowClass == "TForm2") return viewer;
     static const std::vector<Menu> bar = {
         {"File", {"Select auto save folder", "Open auto save folder", "Auto save", "Save as ...", "Exit"}},
         {"Edit", {"Copy to clipboard"}},
@@ -25,14 +29,15 @@ const std::vector<Menu>& menuBar() {
 
 }  // namespace
 
-MenuPlace pelmoraMenuPlace(const std::string& menu, const std::string& entry) {
-    const auto& bar = menuBar();
+MenuPlace pelmoraMenuPlace(const std::string& menu, const std::string& entry,
+                           const std::string& windowClass) {
+    const auto& bar = menuBar(windowClass);
     for (size_t m = 0; m < bar.size(); ++m) {
         if (menu != bar[m].caption) continue;
         for (size_t e = 0; e < bar[m].entries.size(); ++e)
             if (entry == bar[m].entries[e]) return {int(m), int(e)};
     }
-    throw std::runtime_error("the menu bar has no entry " + menu + " > " + entry);
+    throw std::runtime_error("the menu bar of " + windowClass + " has no entry " + menu + " > " + entry);
 }
 
 }  // namespace e2e

@@ -13,7 +13,10 @@ struct MenuPlace {
     int entry;
 };
 
-// Throws std::runtime_error for an entry the menu bar does not have.
-MenuPlace pelmoraMenuPlace(const std::string& menu, const std::string& entry);
+// The menu bar is that of the window class given (TForm1, the main window,
+// or TForm2, the viewer). Throws std::runtime_error for an entry the menu
+// bar does not have.
+MenuPlace pelmoraMenuPlace(const std::string& menu, const std::string& entry,
+                           const std::string& windowClass = "TForm1");
 
 }  // namespace e2e
