@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "output/JpegEncoder.h"
+#include "ui/Graphics.h"
 #include "ui/Handles.h"
 
 std::vector<unsigned char> EncodeBitmapAsJpeg(HBITMAP bitmap) {
@@ -12,15 +13,8 @@ std::vector<unsigned char> EncodeBitmapAsJpeg(HBITMAP bitmap) {
     const int height = shape.bmHeight < 0 ? -shape.bmHeight : shape.bmHeight;
     if (width == 0 || height == 0) return {};
 
-    // One 32-bit top-down copy: its rows are 4-byte aligned without padding
-    // and its blue-green-red-unused pixels go to libjpeg as they are.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // One 32-bit top-down copy, whose pixels go to libjpeg as they are.
+    BITMAPINFO info = TopDownDib32(width, height);
     const int stride = width * 4;
     std::vector<unsigned char> pixels(static_cast<size_t>(stride) * height);
     {

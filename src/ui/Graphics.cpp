@@ -41,7 +41,7 @@ TBitmap TBitmap::FromResource(int id) {
     return FromHandle(std::move(bitmap));
 }
 
-TBitmap TBitmap::NewDibSection32(int width, int height, unsigned char** bits) {
+BITMAPINFO TopDownDib32(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -49,6 +49,11 @@ TBitmap TBitmap::NewDibSection32(int width, int height, unsigned char** bits) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+TBitmap TBitmap::NewDibSection32(int width, int height, unsigned char** bits) {
+    const BITMAPINFO info = TopDownDib32(width, height);
     void* pixels = nullptr;
     GdiBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
     if (!bitmap || !pixels) NoMemoryForPicture(width, height);

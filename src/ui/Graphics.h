@@ -12,6 +12,10 @@
 
 class TBitmap;
 
+// The header of a 32-bit top-down DIB of that size: rows 4-byte aligned
+// without padding, blue-green-red-unused pixels, first row at the top.
+BITMAPINFO TopDownDib32(int width, int height);
+
 class TGraphic {
 public:
     virtual ~TGraphic() = default;
