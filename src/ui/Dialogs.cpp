@@ -3,12 +3,11 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <exception>
 #include <memory>
 #include <vector>
 
 #include "resources/resource.h"
-#include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
 #include "ui/Form.h"
 #include "ui/PictureKinds.h"
 
@@ -29,13 +28,7 @@ public:
             SetWindowLongPtrA(pane, DWLP_USER, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
         auto* self = reinterpret_cast<PreviewPane*>(GetWindowLongPtrA(pane, DWLP_USER));
         if (!self) return 0;
-        // An exception must not unwind through the dialog's frames.
-        try {
-            return self->Message(pane, message, lParam);
-        } catch (...) {
-            Application::Get().ShowException(std::current_exception());
-            return 0;
-        }
+        return CallGuarded([&] { return self->Message(pane, message, lParam); }, UINT_PTR{0});
     }
 
 private:

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/Error.h"
-#include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
 
 namespace {
 const char kTargetProperty[] = "PelmoraTarget";
@@ -99,15 +99,11 @@ LRESULT CALLBACK MessageTarget::SubclassProc(HWND window, UINT message, WPARAM w
 
 LRESULT MessageTarget::Dispatch(MessageTarget* target, HWND window, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
-    LRESULT result = 0;
-    try {
-        result = target->WindowMessage(message, wParam, lParam);
-    } catch (...) {
-        // A failing paint handler still validates its area, or Windows would
-        // ask again at once and the same message would be shown without end.
-        if (message == WM_PAINT) ValidateRect(window, nullptr);
-        Application::Get().ShowException(std::current_exception());
-    }
+    const LRESULT result = CallGuarded(
+        [&] { return target->WindowMessage(message, wParam, lParam); }, LRESULT{0});
+    // A failing paint handler still validates its area, or Windows would ask
+    // again at once and the same message would be shown without end.
+    if (message == WM_PAINT) ValidateRect(window, nullptr);
     if (message == WM_NCDESTROY) target->Detach();
     return result;
 }

@@ -4,10 +4,10 @@
 #include <winnetwk.h>
 
 #include <cstring>
-#include <exception>
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/ExceptionBoundary.h"
 #include "ui/FolderPaths.h"
 
 namespace {
@@ -156,13 +156,7 @@ public:
         if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         auto* self = reinterpret_cast<SelectDirDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
         if (!self) return FALSE;
-        // An exception must not unwind through the dialog manager.
-        try {
-            return self->Message(dialog, message, wParam);
-        } catch (...) {
-            Application::Get().ShowException(std::current_exception());
-            return TRUE;
-        }
+        return CallGuarded([&] { return self->Message(dialog, message, wParam); }, INT_PTR{TRUE});
     }
 
     const std::string& Chosen() const { return chosen_; }
