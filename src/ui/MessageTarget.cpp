@@ -100,10 +100,12 @@ LRESULT CALLBACK MessageTarget::SubclassProc(HWND window, UINT message, WPARAM w
 LRESULT MessageTarget::Dispatch(MessageTarget* target, HWND window, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
     const LRESULT result = CallGuarded(
-        [&] { return target->WindowMessage(message, wParam, lParam); }, LRESULT{0});
-    // A failing paint handler still validates its area, or Windows would ask
-    // again at once and the same message would be shown without end.
-    if (message == WM_PAINT) ValidateRect(window, nullptr);
+        [&] { return target->WindowMessage(message, wParam, lParam); }, LRESULT{0}, [&] {
+            // A failing paint handler still validates its area, or Windows
+            // would ask again at once, from within the message box, and the
+            // same message would be shown without end.
+            if (message == WM_PAINT) ValidateRect(window, nullptr);
+        });
     if (message == WM_NCDESTROY) target->Detach();
     return result;
 }
