@@ -19,6 +19,7 @@
 #include "base/Error.h"
 #include "output/AutoSave.h"
 #include "ui/FolderPaths.h"
+#include "support/ShellRecorder.h"
 #include "viewer/Unit2.h"
 
 namespace {
@@ -435,83 +436,20 @@ TEST_F(AutoSaveCommand, VanishedFolderIsReportedAndKept) {
 
 // ---- opening the folder in the shell ----
 
-// Points this program's import of one function at a stand-in while the
-// object lives; the product's calls go through the same import table.
-class ImportPatch {
-public:
-    ImportPatch(const char* dll, const char* function, void* standIn) {
-        auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-            base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-        const auto& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        void* real = reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA(dll), function));
-        for (auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-             d->Name && !slot_; ++d) {
-            if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), dll)) continue;
-            for (auto* t = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk); t->u1.Function; ++t)
-                if (reinterpret_cast<void*>(t->u1.Function) == real) {
-                    slot_ = reinterpret_cast<void**>(&t->u1.Function);
-                    break;
-                }
-        }
-        if (slot_) original_ = Swap(standIn);
-    }
-    ~ImportPatch() {
-        if (slot_) Swap(original_);
-    }
-    ImportPatch(const ImportPatch&) = delete;
-    ImportPatch& operator=(const ImportPatch&) = delete;
-    bool Active() const { return slot_ != nullptr; }
-
-private:
-    void* Swap(void* to) {
-        DWORD protection;
-        VirtualProtect(slot_, sizeof *slot_, PAGE_READWRITE, &protection);
-        void* was = *slot_;
-        *slot_ = to;
-        VirtualProtect(slot_, sizeof *slot_, protection, &protection);
-        return was;
-    }
-    void** slot_ = nullptr;
-    void* original_ = nullptr;
-};
-
-struct ShellCall {
-    int count = 0;
-    HWND owner = nullptr;
-    std::string verb, file;
-    bool parameters = false, folder = false;
-    int show = -1;
-};
-ShellCall lastShellCall;
-
-HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                    LPCSTR folder, INT show) {
-    ShellCall& call = lastShellCall;
-    ++call.count;
-    call.owner = owner;
-    call.verb = verb ? verb : "(null)";
-    call.file = file ? file : "(null)";
-    call.parameters = parameters != nullptr;
-    call.folder = folder != nullptr;
-    call.show = show;
-    return reinterpret_cast<HINSTANCE>(SE_ERR_FNF);  // a failure, which goes unreported
-}
-
 TEST_F(SelectFolder, OpenFolderAsksTheShellToOpenIt) {
-    ImportPatch patch("shell32.dll", "ShellExecuteA", reinterpret_cast<void*>(&RecordShellExecute));
-    ASSERT_TRUE(patch.Active()) << "ShellExecuteA is not imported from shell32.dll";
+    ShellRecorder shell;
+    ASSERT_TRUE(shell.Active()) << "ShellExecuteA is not imported from shell32.dll";
     for (const std::string folder : {"", "C:\\Shots\\"}) {
-        lastShellCall = {};
+        shell.Clear();
         Form1->AutoSaveFolder = folder;
         EXPECT_NO_THROW(Form1->Openautosavefolder1Click());
-        EXPECT_EQ(lastShellCall.count, 1);
-        EXPECT_EQ(lastShellCall.owner, nullptr);
-        EXPECT_EQ(lastShellCall.verb, "open");
-        EXPECT_EQ(lastShellCall.file, folder);
-        EXPECT_FALSE(lastShellCall.parameters);
-        EXPECT_FALSE(lastShellCall.folder);
-        EXPECT_EQ(lastShellCall.show, SW_SHOWNORMAL);
+        EXPECT_EQ(shell.Last().count, 1);
+        EXPECT_EQ(shell.Last().owner, nullptr);
+        EXPECT_EQ(shell.Last().verb, "open");
+        EXPECT_EQ(shell.Last().file, folder);
+        EXPECT_FALSE(shell.Last().parameters);
+        EXPECT_FALSE(shell.Last().folder);
+        EXPECT_EQ(shell.Last().show, SW_SHOWNORMAL);
     }
 }
 
